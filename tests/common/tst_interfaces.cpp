@@ -14,6 +14,7 @@
 #include "istrategy.h"
 #include "pluginids.h"
 #include "pluginlookup.h"
+#include "simpleplugin.h"
 
 #include <QtTest>
 
@@ -36,41 +37,18 @@ int vtableSlot(MemberFunction function)
 }
 
 // A plug-in with several interfaces, as a platform plug-in would be.
-class AccountPlugin : public QObject, public IPlugin, public IAccount, public ISideBar
+class AccountPlugin : public QObject, public SimplePlugin, public IAccount, public ISideBar
 {
     Q_OBJECT
     Q_INTERFACES(IPlugin IAccount ISideBar)
 
 public:
-    QObject* getObject() override { return this; }
-    QUuid getUuid() override { return kAccountPluginId; }
-    void getInfo(PluginInfo*) override {}
-    bool prepare(IPluginManager*, int*) override { return true; }
-    bool init() override { return true; }
-    bool initFinished() override { return true; }
-    bool start() override { return true; }
-    bool stop() override { return true; }
+    AccountPlugin() : SimplePlugin(this, kAccountPluginId) {}
+    QObject* getObject() override { return this; }  // IPlugin's and IAccount's
     const ACCOUNTINFO& accountInfo() override { return info; }
     void refreshAccessToken() override {}
 
     ACCOUNTINFO info;
-};
-
-// A plug-in whose object implements nothing, or that has no object at all.
-class PlainPlugin : public IPlugin
-{
-public:
-    explicit PlainPlugin(QObject* object) : object(object) {}
-    QObject* getObject() override { return object; }
-    QUuid getUuid() override { return kStrategyPluginId; }
-    void getInfo(PluginInfo*) override {}
-    bool prepare(IPluginManager*, int*) override { return true; }
-    bool init() override { return true; }
-    bool initFinished() override { return true; }
-    bool start() override { return true; }
-    bool stop() override { return true; }
-
-    QObject* object;
 };
 
 class MapManager : public IPluginManager
@@ -271,8 +249,8 @@ private slots:
         QFETCH(bool, found);
         AccountPlugin account;
         QObject plainObject;
-        PlainPlugin plain(&plainObject);
-        PlainPlugin hollow(nullptr);
+        SimplePlugin plain(&plainObject, kSettingPluginId);  // its object implements nothing
+        SimplePlugin hollow(nullptr, kStrategyPluginId);     // it has no object
         MapManager manager;
         manager.plugins.insert(kAccountPluginId, &account);
         manager.plugins.insert(kSettingPluginId, &plain);

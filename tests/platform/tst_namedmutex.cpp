@@ -1,4 +1,5 @@
 #include "namedmutex.h"
+#include "testhome.h"
 
 #include <QtTest>
 
@@ -49,8 +50,8 @@ class TestNamedMutex : public QObject
 private slots:
     void init()
     {
-        QVERIFY(runtimeDir.isValid());
-        qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
+        QVERIFY(home.isValid());
+        qputenv("XDG_RUNTIME_DIR", home.runtime().toLocal8Bit());  // a row below moves it
     }
 
     void acrossProcesses_data()
@@ -124,7 +125,7 @@ private slots:
     }
 
 private:
-    QTemporaryDir runtimeDir;
+    TestHome home;
 };
 
 QTEST_GUILESS_MAIN(TestNamedMutex)

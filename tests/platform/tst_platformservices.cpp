@@ -1,4 +1,5 @@
 #include "platform.h"
+#include "testhome.h"
 
 #include <QtTest>
 
@@ -7,12 +8,7 @@ class TestPlatformServices : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        QVERIFY(home.isValid());
-        qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toLocal8Bit());
-        qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/data")).toLocal8Bit());
-    }
+    void initTestCase() { QVERIFY(home.isValid()); }
 
     void registryRoundTrip()
     {
@@ -50,12 +46,12 @@ private slots:
         QFETCH(QString, subKey);
         QFETCH(QString, file);
         auto key = Platform::openUserSoftwareKey(subKey);
-        QCOMPARE(key->fileName(), home.path() + QStringLiteral("/config/") + file);
+        QCOMPARE(key->fileName(), home.config() + QLatin1Char('/') + file);
     }
 
     void localAppDataIsTheUserDataFolder()
     {
-        QCOMPARE(Platform::localAppDataPath(), home.path() + QStringLiteral("/data"));
+        QCOMPARE(Platform::localAppDataPath(), home.data());
     }
 
     void geographicCode_data()
@@ -89,7 +85,7 @@ private slots:
     }
 
 private:
-    QTemporaryDir home;
+    TestHome home;
 };
 
 QTEST_GUILESS_MAIN(TestPlatformServices)
