@@ -7,6 +7,9 @@
 BApplication::BApplication(int& argc, char** argv)
     : QApplication(argc, argv)
 {
+    // The last window closing is handled here, once; Qt's own quit event on top of it
+    // would ask the main window a second time.
+    setQuitOnLastWindowClosed(false);
     connect(this, &QGuiApplication::lastWindowClosed, this, &BApplication::onQuitRequested);
 }
 
@@ -14,7 +17,8 @@ bool BApplication::onQuitRequested()
 {
     const QWidgetList widgets = allWidgets();
     for (QWidget* widget : widgets) {
-        if (widget->isVisible())
+        // The desktop widget stands for the screens and counts as visible.
+        if (widget->isVisible() && widget->windowType() != Qt::Desktop)
             return false;
     }
     if (mainWindow) {
