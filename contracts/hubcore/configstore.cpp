@@ -10,14 +10,14 @@ namespace {
 
 enum class Kind { Int, Bool, Text };
 
-struct KeySpec
+struct KeyInfo
 {
     AppConfig key;
     const char* name;
     Kind kind;
 };
 
-const KeySpec kKeys[] = {
+const KeyInfo kKeys[] = {
     {RemoteDebugPort, "RemoteDebugPort", Kind::Int},
     {FarplayDefaultUrl, "FarplayDefaultUrl", Kind::Text},
     {UseSystemProxy, "UseSystemProxy", Kind::Bool},
@@ -38,11 +38,11 @@ const KeySpec kKeys[] = {
     {RegistryKeyName, "RegistryKeyName", Kind::Text},
 };
 
-const KeySpec* specOf(const QString& name)
+const KeyInfo* keyInfoOf(const QString& name)
 {
-    for (const KeySpec& spec : kKeys) {
-        if (name == QLatin1String(spec.name))
-            return &spec;
+    for (const KeyInfo& info : kKeys) {
+        if (name == QLatin1String(info.name))
+            return &info;
     }
     return nullptr;
 }
@@ -63,9 +63,9 @@ QString userServerName(const QString& name)
 }
 
 // Text from an ini file converted to the key's type; an invalid value gives no value.
-QVariant converted(const KeySpec& spec, const QString& text, const QString& file)
+QVariant converted(const KeyInfo& info, const QString& text, const QString& file)
 {
-    switch (spec.kind) {
+    switch (info.kind) {
     case Kind::Int: {
         bool ok = false;
         const int number = text.trimmed().toInt(&ok);
@@ -86,7 +86,7 @@ QVariant converted(const KeySpec& spec, const QString& text, const QString& file
     case Kind::Text:
         return text;
     }
-    qWarning() << "[hubcore] configuration value ignored:" << spec.name << "=" << text << "in" << file;
+    qWarning() << "[hubcore] configuration value ignored:" << info.name << "=" << text << "in" << file;
     return QVariant();
 }
 
@@ -142,14 +142,14 @@ void ConfigStore::loadFile(const QString& path)
     file.beginGroup(QStringLiteral("config"));
     const QStringList names = file.childKeys();
     for (const QString& name : names) {
-        const KeySpec* spec = specOf(name);
-        if (!spec) {
+        const KeyInfo* info = keyInfoOf(name);
+        if (!info) {
             qWarning() << "[hubcore] unknown configuration key" << name << "in" << path;
             continue;
         }
-        const QVariant value = converted(*spec, file.value(name).toString(), path);
+        const QVariant value = converted(*info, file.value(name).toString(), path);
         if (value.isValid())
-            store(spec->key, value);
+            store(info->key, value);
     }
     file.endGroup();
     file.beginGroup(QStringLiteral("hosts"));
@@ -190,9 +190,9 @@ QMap<QString, QString> ConfigStore::hosts() const
 
 QString ConfigStore::keyName(AppConfig key)
 {
-    for (const KeySpec& spec : kKeys) {
-        if (spec.key == key)
-            return QLatin1String(spec.name);
+    for (const KeyInfo& info : kKeys) {
+        if (info.key == key)
+            return QLatin1String(info.name);
     }
     return QString();
 }
