@@ -62,14 +62,19 @@ void BServer::onNewConnection()
         connect(socket, &QLocalSocket::disconnected, this, [this, socket] { finish(socket); });
         idle->start();
         if (socket->bytesAvailable() > 0)
-            onReadyRead();
+            gather(socket);
     }
 }
 
 void BServer::onReadyRead()
 {
-    auto* socket = qobject_cast<QLocalSocket*>(sender());
-    if (!socket || !m_pending.contains(socket))
+    if (auto* socket = qobject_cast<QLocalSocket*>(sender()))
+        gather(socket);
+}
+
+void BServer::gather(QLocalSocket* socket)
+{
+    if (!m_pending.contains(socket))
         return;
     QByteArray& bytes = m_pending[socket];
     bytes += socket->readAll();

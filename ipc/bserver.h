@@ -50,6 +50,7 @@ private slots:
     void onReadyRead();
 
 private:
+    void gather(QLocalSocket* socket);
     void finish(QLocalSocket* socket);
     void receiveJson(const QString& text, bool fromSocket);
     void receiveCommand(const QString& text);
