@@ -39,3 +39,13 @@ function(vd_add_test name)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES TIMEOUT 300)
 endfunction()
+
+# Copies the program's images and local pages (assets/image, assets/www) below dest; a
+# changed file is copied again at the next build.
+function(vd_copy_page_assets dest)
+  set(assets ${PROJECT_SOURCE_DIR}/assets)
+  file(GLOB_RECURSE files CONFIGURE_DEPENDS RELATIVE ${assets} ${assets}/image/* ${assets}/www/*)
+  foreach(file ${files})
+    configure_file(${assets}/${file} ${dest}/${file} COPYONLY)
+  endforeach()
+endfunction()

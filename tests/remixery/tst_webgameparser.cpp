@@ -1,16 +1,11 @@
 #include "webgameparser.h"
 #include "webgamerecords.h"
+#include "testjson.h"
 
 #include <QJsonDocument>
 #include <QtTest>
 
 namespace {
-
-// JSON written with single quotes, to keep the test data readable.
-QJsonObject object(const char* json)
-{
-    return QJsonDocument::fromJson(QByteArray(json).replace('\'', '"')).object();
-}
 
 // What each kind makes of a game object: the cloud address, the sign-in flag.
 struct CloudAndLogin
@@ -74,14 +69,14 @@ private slots:
         QFETCH(QByteArray, json);
         QFETCH(QString, cloudAppUrl);
         QFETCH(bool, zapgoLoginRequired);
-        const CloudAndLogin result = convert(kind, object(json.constData()));
+        const CloudAndLogin result = convert(kind, jsonObject(json.constData()));
         QCOMPARE(result.cloudAppUrl, cloudAppUrl);
         QCOMPARE(result.zapgoLoginRequired, zapgoLoginRequired);
     }
 
     void appReadsEveryMember()
     {
-        const QJsonObject json = object("{"
+        const QJsonObject json = jsonObject("{"
             "'genre':'Action','icon_url':'i','package_name':'com.p','cloud_app_url':'u','cloud_type':'t',"
             "'cloud_supported':true,'game_name':'G','banner_url_v':'bv','banner_url':'b','instance':'n1',"
             "'action':'a','section':'s','is_zapgo_login_required':false,'game_play_preference':[1,'x'],"
@@ -112,7 +107,7 @@ private slots:
 
     void gameAndSearchResultReadTheirMembers()
     {
-        const QJsonObject json = object("{'id':'9','package_name':'com.p','icon_url':'i','genre':'g',"
+        const QJsonObject json = jsonObject("{'id':'9','package_name':'com.p','icon_url':'i','genre':'g',"
             "'game_name':'G','video_url':'v','cloud_app_url':'u','cloud_type':'t','cloud_supported':true,"
             "'steam_supported':true,'steam_appp_url':'st','apk_url':'apk','action':'a','section':'s'}");
         GameEntry game;
@@ -156,12 +151,12 @@ private slots:
         if (kind == WebGameParser::App) {
             AppEntry app;
             app.stats = before;
-            WebGameParser::parseWebGame(object(json.constData()), kind, &app);
+            WebGameParser::parseWebGame(jsonObject(json.constData()), kind, &app);
             after = app.stats;
         } else {
             GameEntry game;
             game.stats = before;
-            WebGameParser::parseWebGame(object(json.constData()), kind, &game);
+            WebGameParser::parseWebGame(jsonObject(json.constData()), kind, &game);
             after = game.stats;
         }
         QCOMPARE(after.bannerLocation, bannerLocation);
@@ -170,7 +165,7 @@ private slots:
 
     void twoAppConversionsDifferOnlyInTime()
     {
-        const QJsonObject json = object("{'package_name':'com.p','game_name':'G','cloud_supported':true}");
+        const QJsonObject json = jsonObject("{'package_name':'com.p','game_name':'G','cloud_supported':true}");
         AppEntry first;
         AppEntry second;
         WebGameParser::parseWebGame(json, WebGameParser::App, &first);
@@ -200,7 +195,7 @@ private slots:
         QFETCH(int, direction);
         BannerImage banner;
         banner.direction = 5;
-        WebGameParser::parseWebGame(object(json.constData()), WebGameParser::Banner, &banner);
+        WebGameParser::parseWebGame(jsonObject(json.constData()), WebGameParser::Banner, &banner);
         QCOMPARE(banner.url, QStringLiteral("b.png"));
         QCOMPARE(banner.direction, direction);
     }
@@ -209,9 +204,9 @@ private slots:
     {
         BannerImage banner;
         banner.url = QStringLiteral("kept");
-        WebGameParser::parseWebGame(object("{'url':'new'}"), 4, &banner);
-        WebGameParser::parseWebGame(object("{'url':'new'}"), -1, &banner);
-        WebGameParser::parseWebGame(object("{'url':'new'}"), WebGameParser::Banner, nullptr);
+        WebGameParser::parseWebGame(jsonObject("{'url':'new'}"), 4, &banner);
+        WebGameParser::parseWebGame(jsonObject("{'url':'new'}"), -1, &banner);
+        WebGameParser::parseWebGame(jsonObject("{'url':'new'}"), WebGameParser::Banner, nullptr);
         QCOMPARE(banner.url, QStringLiteral("kept"));
     }
 };

@@ -1,0 +1,7 @@
+#include "launcherinterfaces.h"
+
+LauncherInterfaces& LauncherInterfaces::current()
+{
+    static LauncherInterfaces interfaces;
+    return interfaces;
+}
