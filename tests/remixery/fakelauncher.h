@@ -40,6 +40,13 @@ public:
     }
     ~FakeLauncher() { LauncherInterfaces::current() = LauncherInterfaces(); }
 
+    void addInstalled(const QString& engine, const QString& package)
+    {
+        InstalledApp app;
+        app.packageName = package;
+        installed[engine].append(app);
+    }
+
     QStringList journal;
 
     int page = 8;

@@ -153,8 +153,9 @@ private slots:
         FakeLauncher launcher;
         launcher.enginesWithPackage.insert(QStringLiteral("com.a"), {QStringLiteral("e1")});
         launcher.enginesWithoutPackage.insert(QStringLiteral("com.a"), {QStringLiteral("e2")});
-        launcher.installed.insert(QStringLiteral("engine1"), {app("c.d"), app("a.b"), app("com.android.vending")});
-        launcher.installed.insert(QStringLiteral("engine2"), {app("a.b")});
+        for (const char* package : {"c.d", "a.b", "com.android.vending"})
+            launcher.addInstalled(QStringLiteral("engine1"), QLatin1String(package));
+        launcher.addInstalled(QStringLiteral("engine2"), QStringLiteral("a.b"));
         launcher.playStore = true;
         launcher.oneButton = 2;
         launcher.account.signedIn = signedIn;
@@ -267,13 +268,6 @@ private slots:
     }
 
 private:
-    static InstalledApp app(const char* package)
-    {
-        InstalledApp installed;
-        installed.packageName = QLatin1String(package);
-        return installed;
-    }
-
     static QJsonObject dispatch(WebManager& manager, const QByteArray& text)
     {
         const QJsonObject request = QJsonDocument::fromJson(text).object();
