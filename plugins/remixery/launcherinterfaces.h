@@ -1,6 +1,7 @@
 #pragma once
 
 class IAccount;
+class IPluginManager;
 class IBrowser;
 class IBuriedpoint;
 class IHttpDaoMgr;
@@ -31,4 +32,6 @@ struct LauncherInterfaces
     IStrategy* strategy = nullptr;
 
     static LauncherInterfaces& current();
+    // Every interface of the catalogue that the manager can give, in catalogue order.
+    static LauncherInterfaces fetch(IPluginManager* manager);
 };

@@ -11,6 +11,8 @@
 #include "launcherinterfaces.h"
 
 #include <QJsonDocument>
+#include <QPair>
+#include <functional>
 #include <QStringList>
 
 // In-process stand-ins for the launcher's plug-ins as the Remixery web side calls them. Each
@@ -37,6 +39,7 @@ public:
         interfaces.account = this;
         interfaces.buriedpoint = this;
         interfaces.remixery = this;
+        interfaces.browser = this;
     }
     ~FakeLauncher() { LauncherInterfaces::current() = LauncherInterfaces(); }
 
@@ -57,7 +60,10 @@ public:
     bool playStore = false;
     int oneButton = 0;
     ACCOUNTINFO account;
-    QString apkAnswer;
+    QString apkAnswer;                 // what this plug-in's own apkUrl answers
+    QMap<QString, QString> apkAnswers;  // the emulator manager's addresses, given at once
+    QList<QPair<QString, std::function<void(const QString&)>>> pendingApk;  // the others, held
+    QJsonObject receivedList;
 
     // IMainWindow
     QObject* getObject() override { return nullptr; }
@@ -111,7 +117,15 @@ public:
     void leaveRmGame(const QString& package) override { record(QStringLiteral("leaveRmGame"), {package}); }
 
     // ISimulatorMgr
-    void requestApkUrl(const QString&, std::function<void(const QString&)>, int, bool) override {}
+    void requestApkUrl(const QString& packageName, std::function<void(const QString&)> callback, int flags,
+                       bool wait) override
+    {
+        record(QStringLiteral("requestApkUrl"), {packageName, QString::number(flags), flag(wait)});
+        if (apkAnswers.contains(packageName))
+            callback(apkAnswers.value(packageName));
+        else
+            pendingApk.append({packageName, callback});
+    }
     QString clientVersion() override { return QStringLiteral("5.2.1"); }
     QMap<QString, QList<InstalledApp>> installedApps() override { return installed; }
     bool hasPlayStore() override { return playStore; }
@@ -162,7 +176,11 @@ public:
     void clientGotoSearch(const QString&) override {}
     void updateLanguage(const QString&) override {}
     void setBrowserVisible(bool) override {}
-    void receiveModedGameList(const QJsonObject&) override {}
+    void receiveModedGameList(const QJsonObject& list) override
+    {
+        record(QStringLiteral("receiveModedGameList"));
+        receivedList = list;
+    }
     bool switchPage(int, bool) override { return false; }
     void notifyInstalledAppsChanged() override {}
     QString browserText() override { return {}; }
