@@ -10,6 +10,7 @@
 #include "hubcore.h"
 #include "localhttpserver.h"
 #include "pageprobe.h"
+#include "probesite.h"
 #include "webmanager.h"
 
 #include <QApplication>
@@ -31,12 +32,6 @@ double median(QVector<double> values)
 {
     std::sort(values.begin(), values.end());
     return values.isEmpty() ? 0 : values.at(values.size() / 2);
-}
-
-QByteArray resource(const QString& name)
-{
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Sequential getLanguage requests from the page, each sent pauseMs after the previous reply.
@@ -76,10 +71,10 @@ int main(int argc, char** argv)
     qSetMessagePattern(QStringLiteral("%{if-warning}%{message}%{endif}"));
 
     LocalHttpServer server;
-    server.listen();
-    server.setRoute(QStringLiteral("/qwebchannel.js"), resource(QStringLiteral(":/qtwebchannel/qwebchannel.js")),
-                    "application/javascript");
-    server.setRoute(QStringLiteral("/remixery"), resource(QStringLiteral(":/probe/probe.html")));
+    if (!serveBridgeProbe(server)) {
+        out << "no loopback server for the probe page\n";
+        return 1;
+    }
     Hubcore::instance()->setAppconfigValue(DomainTestHost, server.url().toString());
 
     QWidget host;

@@ -1,6 +1,7 @@
 #include "fakelauncher.h"
 #include "hubcore.h"
 #include "ifiledownhandle.h"
+#include "listobserver.h"
 #include "logcapture.h"
 #include "modedgamelist.h"
 #include "modedgamelistchangedevent.h"
@@ -12,24 +13,6 @@
 #include <QtTest>
 
 namespace {
-
-// Counts the lists it is told of.
-class Observer : public QObject
-{
-public:
-    int lists = 0;
-    const QList<ModedGame>* last = nullptr;
-
-protected:
-    bool event(QEvent* e) override
-    {
-        if (e->type() != BEvent::ModedGameListChange)
-            return QObject::event(e);
-        ++lists;
-        last = static_cast<ModedGameListChangedEvent*>(e)->list;
-        return true;
-    }
-};
 
 struct NoHandle : IFileDownHandle
 {
@@ -125,8 +108,8 @@ private slots:
     void responseBecomesTheListAndObserversHearOnce()
     {
         FakeLauncher launcher;
-        Observer observer;
-        auto* gone = new Observer;
+        ListObserver observer;
+        auto* gone = new ListObserver;
         ModedGameList& list = ModedGameList::shared();
         list.addObserver(&observer);
         list.addObserver(&observer);
@@ -156,7 +139,7 @@ private slots:
     void responseThatIsNotJsonEmptiesTheList()
     {
         FakeLauncher launcher;
-        Observer observer;
+        ListObserver observer;
         ModedGameList& list = ModedGameList::shared();
         list.parse(jsonText(kTwoGames));
         list.addObserver(&observer);

@@ -3,9 +3,11 @@
 #include "hubcore.h"
 #include "language.h"
 #include "localhttpserver.h"
+#include "listobserver.h"
 #include "logcapture.h"
 #include "modedgamelistchangedevent.h"
 #include "pageprobe.h"
+#include "probesite.h"
 #include "pluginmanager.h"
 #include "pluginrig.h"
 #include "testhome.h"
@@ -17,24 +19,6 @@
 #include <QtTest>
 
 namespace {
-
-// Counts the lists it is told of.
-class Observer : public QObject
-{
-public:
-    int lists = 0;
-    int entries = -1;
-
-protected:
-    bool event(QEvent* e) override
-    {
-        if (e->type() != BEvent::ModedGameListChange)
-            return QObject::event(e);
-        ++lists;
-        entries = static_cast<ModedGameListChangedEvent*>(e)->list->size();
-        return true;
-    }
-};
 
 const char kTwoGames[] = "{'data':[{'id':'7','packageName':'com.a','name':'Alpha'},{'id':'8','packageName':'com.b'}]}";
 
@@ -62,13 +46,7 @@ private slots:
         QVERIFY(m_home.isValid());
         qputenv("VELMORA_GEO_ISO2", "US");
         BEvent::init();
-        QVERIFY(m_server.listen());
-        QFile script(QStringLiteral(":/qtwebchannel/qwebchannel.js"));
-        QVERIFY(script.open(QIODevice::ReadOnly));
-        m_server.setRoute(QStringLiteral("/qwebchannel.js"), script.readAll(), "application/javascript");
-        QFile probe(QStringLiteral(":/probe/probe.html"));
-        QVERIFY(probe.open(QIODevice::ReadOnly));
-        m_server.setRoute(QStringLiteral("/remixery"), probe.readAll());
+        QVERIFY(serveBridgeProbe(m_server));
         Hubcore::instance()->setAppconfigValue(DomainTestHost, m_server.url().toString());
         Hubcore::instance()->setAppconfigValue(GameListService, QStringLiteral("http://games.test"));
     }
@@ -194,14 +172,14 @@ private slots:
         QVERIFY(rig.isValid());
         QVERIFY(rig.bringUp());
         rig.http.body = jsonText(kTwoGames);
-        Observer observer;
+        ListObserver observer;
         rig.remixery->addModedGameListObserver(&observer);
 
         QCoreApplication::postEvent(rig.object(), new CountryCodeChangeEvent(country));
         QTRY_COMPARE(observer.lists, 1);
         QCOMPARE(rig.http.urls, QStringList{url});
         QCOMPARE(rig.http.modes, QList<int>{1});
-        QCOMPARE(observer.entries, 2);
+        QCOMPARE(observer.last->size(), 2);
         QCOMPARE(rig.remixery->modedGameList().at(1).packageName, QStringLiteral("com.b"));
         QCOMPARE(rig.platform.receivedList, jsonObject(kTwoGames));
         // The addresses are asked for in the background, through the plug-in's own interface.
@@ -247,12 +225,6 @@ private:
     LocalHttpServer m_server;
 };
 
-int main(int argc, char** argv)
-{
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    TestRemixeryPlugin test;
-    return QTest::qExec(&test, argc, argv);
-}
+VD_WEB_TEST_MAIN(TestRemixeryPlugin)
 
 #include "tst_remixeryplugin.moc"

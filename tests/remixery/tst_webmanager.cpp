@@ -4,6 +4,7 @@
 #include "localhttpserver.h"
 #include "logcapture.h"
 #include "pageprobe.h"
+#include "probesite.h"
 #include "testhome.h"
 #include "testjson.h"
 #include "waitloading.h"
@@ -81,13 +82,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_home.isValid());
-        QVERIFY(m_server.listen());
-        QFile script(QStringLiteral(":/qtwebchannel/qwebchannel.js"));
-        QVERIFY(script.open(QIODevice::ReadOnly));
-        m_server.setRoute(QStringLiteral("/qwebchannel.js"), script.readAll(), "application/javascript");
-        QFile probe(QStringLiteral(":/probe/probe.html"));
-        QVERIFY(probe.open(QIODevice::ReadOnly));
-        m_server.setRoute(QStringLiteral("/remixery"), probe.readAll());
+        QVERIFY(serveBridgeProbe(m_server));
         QVERIFY(Language::instance()->setLanguage(QStringLiteral("de")));
     }
 
@@ -400,12 +395,6 @@ private:
     LocalHttpServer m_server;
 };
 
-int main(int argc, char** argv)
-{
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    TestWebManager test;
-    return QTest::qExec(&test, argc, argv);
-}
+VD_WEB_TEST_MAIN(TestWebManager)
 
 #include "tst_webmanager.moc"

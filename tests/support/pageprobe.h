@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QApplication>
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QPointer>
+#include <QTest>
 #include <QTimer>
 #include <QVariant>
 #include <QWebEnginePage>
@@ -85,3 +87,13 @@ private:
 
     QWebEnginePage* m_page;
 };
+
+// main() of a test that shows web pages: the web engine wants shared GL contexts.
+#define VD_WEB_TEST_MAIN(TestClass)                                  \
+    int main(int argc, char** argv)                                  \
+    {                                                                \
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); \
+        QApplication app(argc, argv);                                \
+        TestClass test;                                              \
+        return QTest::qExec(&test, argc, argv);                      \
+    }
