@@ -40,11 +40,11 @@ function(vd_add_test name)
   set_tests_properties(${name} PROPERTIES TIMEOUT 300)
 endfunction()
 
-# Copies the program's images and local pages (assets/image, assets/www) below dest; a
-# changed file is copied again at the next build.
+# Copies the program's images, local pages and the demo web application (assets/image,
+# assets/www, assets/webapp) below dest; a changed file is copied again at the next build.
 function(vd_copy_page_assets dest)
   set(assets ${PROJECT_SOURCE_DIR}/assets)
-  file(GLOB_RECURSE files CONFIGURE_DEPENDS RELATIVE ${assets} ${assets}/image/* ${assets}/www/*)
+  file(GLOB_RECURSE files CONFIGURE_DEPENDS RELATIVE ${assets} ${assets}/image/* ${assets}/www/* ${assets}/webapp/*)
   foreach(file ${files})
     configure_file(${assets}/${file} ${dest}/${file} COPYONLY)
   endforeach()

@@ -113,7 +113,8 @@ ConfigStore::ConfigStore()
         {DataDirName, QStringLiteral("VelmoraDeck")},
         {RegistryKeyName, QStringLiteral("VelmoraDeck")},
     };
-    m_hosts = {{QStringLiteral("GameListService"), kDemoHost}};
+    m_hosts = {{QStringLiteral("GameListService"), kDemoHost},
+               {QStringLiteral("RemixeryWeb"), kDemoHost + QStringLiteral("/remixery/")}};
 
     if (QCoreApplication::instance()) {
         loadFile(QCoreApplication::applicationDirPath() + QStringLiteral("/velmora.ini"));

@@ -1,5 +1,8 @@
 #include "localhttpserver.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTcpSocket>
 
 LocalHttpServer::LocalHttpServer(QObject* parent)
@@ -13,9 +16,9 @@ LocalHttpServer::LocalHttpServer(QObject* parent)
     });
 }
 
-bool LocalHttpServer::listen()
+bool LocalHttpServer::listen(quint16 port)
 {
-    return m_server.listen(QHostAddress::LocalHost, 0);
+    return m_server.listen(QHostAddress::LocalHost, port);
 }
 
 QUrl LocalHttpServer::url(const QString& path) const
@@ -26,6 +29,11 @@ QUrl LocalHttpServer::url(const QString& path) const
 void LocalHttpServer::setRoute(const QString& path, const QByteArray& body, const QByteArray& contentType)
 {
     m_routes.insert(path, Route{body, contentType});
+}
+
+void LocalHttpServer::setFolder(const QString& prefix, const QString& folder)
+{
+    m_folders.insert(prefix, QDir(folder).absolutePath());
 }
 
 int LocalHttpServer::requestCount(const QString& path) const
@@ -65,13 +73,44 @@ void LocalHttpServer::answer(QTcpSocket* socket, const QString& target)
     case Mode::Serve:
         break;
     }
-    const auto route = m_routes.constFind(target.section(QLatin1Char('?'), 0, 0));
-    const bool found = route != m_routes.constEnd();
-    const QByteArray body = found ? route->body : QByteArrayLiteral("not found");
+    Route route;
+    const bool found = findRoute(target.section(QLatin1Char('?'), 0, 0), route);
+    const QByteArray body = found ? route.body : QByteArrayLiteral("not found");
     QByteArray response = found ? QByteArrayLiteral("HTTP/1.0 200 OK\r\n") : QByteArrayLiteral("HTTP/1.0 404 Not Found\r\n");
-    response += "Content-Type: " + (found ? route->contentType : QByteArrayLiteral("text/plain")) + "\r\n";
+    response += "Content-Type: " + (found ? route.contentType : QByteArrayLiteral("text/plain")) + "\r\n";
     response += "Content-Length: " + QByteArray::number(body.size()) + "\r\n";
     response += "Cache-Control: no-store\r\nConnection: close\r\n\r\n" + body;
     socket->write(response);
     socket->disconnectFromHost();
+}
+
+bool LocalHttpServer::findRoute(const QString& path, Route& route) const
+{
+    const auto fixed = m_routes.constFind(path);
+    if (fixed != m_routes.constEnd()) {
+        route = *fixed;
+        return true;
+    }
+    for (auto it = m_folders.cbegin(); it != m_folders.cend(); ++it) {
+        if (!path.startsWith(it.key()))
+            continue;
+        QString relative = QUrl::fromPercentEncoding(path.mid(it.key().size()).toUtf8());
+        if (relative.isEmpty() || relative.endsWith(QLatin1Char('/')))
+            relative += QStringLiteral("index.html");
+        // Nothing outside the folder is served.
+        const QString file = QDir::cleanPath(it.value() + QLatin1Char('/') + relative);
+        if (!file.startsWith(it.value() + QLatin1Char('/')))
+            return false;
+        QFile content(file);
+        if (!content.open(QIODevice::ReadOnly))
+            return false;
+        static const QMap<QString, QByteArray> types{
+            {QStringLiteral("html"), "text/html; charset=utf-8"}, {QStringLiteral("js"), "application/javascript"},
+            {QStringLiteral("css"), "text/css"}, {QStringLiteral("svg"), "image/svg+xml"},
+            {QStringLiteral("png"), "image/png"}, {QStringLiteral("json"), "application/json"}};
+        route.body = content.readAll();
+        route.contentType = types.value(QFileInfo(file).suffix().toLower(), "application/octet-stream");
+        return true;
+    }
+    return false;
 }
