@@ -66,9 +66,15 @@
   }
 
   function gameObject(game) {
-    var cloud = (hosts.GameListService || "") + "/farplay/?game=" + encodeURIComponent(game.packageName);
     return { package_name: game.packageName, game_name: game.name, instance: "Pie64", shareId: "",
-             cloud_supported: true, cloud_app_url: cloud, rm_stats_info: { banner_location: "remixery_home" } };
+             rm_stats_info: { banner_location: "remixery_home" } };
+  }
+
+  function cloudGameObject(game) {
+    var object = gameObject(game);
+    object.cloud_supported = true;
+    object.cloud_app_url = (hosts.GameListService || "") + "/farplay/?game=" + encodeURIComponent(game.packageName);
+    return object;
   }
 
   function playWithMods(game, callback) {
@@ -90,7 +96,7 @@
       card.querySelector(".package").textContent = game.packageName;
       card.querySelector(".play").addEventListener("click", function () { playWithMods(game); });
       card.querySelector(".cloud").addEventListener("click", function () {
-        send("openFarplay", gameObject(game), { banner_location: "remixery_home" });
+        send("openFarplay", cloudGameObject(game), { banner_location: "remixery_home" });
       });
       target.appendChild(card);
       send("getVmList", { packageName: game.packageName, method: "play" }, null, function (engines) {

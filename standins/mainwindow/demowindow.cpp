@@ -9,14 +9,22 @@
 
 namespace {
 
-QWidget* textPage(const QString& title, const QString& text, QLabel** extra = nullptr)
+// A page with its title; its layout is handed back for the content.
+QWidget* titledPage(const QString& title, QVBoxLayout** layout)
 {
     auto* page = new QWidget;
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(32, 28, 32, 28);
+    *layout = new QVBoxLayout(page);
+    (*layout)->setContentsMargins(32, 28, 32, 28);
     auto* heading = new QLabel(title);
     heading->setObjectName(QStringLiteral("pageTitle"));
-    layout->addWidget(heading);
+    (*layout)->addWidget(heading);
+    return page;
+}
+
+QWidget* textPage(const QString& title, const QString& text, QLabel** extra = nullptr)
+{
+    QVBoxLayout* layout = nullptr;
+    QWidget* page = titledPage(title, &layout);
     auto* body = new QLabel(text);
     body->setWordWrap(true);
     layout->addWidget(body);
@@ -31,12 +39,8 @@ QWidget* textPage(const QString& title, const QString& text, QLabel** extra = nu
 
 QWidget* listPage(const QString& title, QListWidget** list)
 {
-    auto* page = new QWidget;
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(32, 28, 32, 28);
-    auto* heading = new QLabel(title);
-    heading->setObjectName(QStringLiteral("pageTitle"));
-    layout->addWidget(heading);
+    QVBoxLayout* layout = nullptr;
+    QWidget* page = titledPage(title, &layout);
     *list = new QListWidget;
     layout->addWidget(*list);
     return page;

@@ -5,6 +5,7 @@
 #include "pluginids.h"
 #include "pluginlookup.h"
 #include "imainwindow.h"
+#include "platform.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -14,7 +15,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QStandardPaths>
 
 #include <algorithm>
 
@@ -132,9 +132,10 @@ void MyGameStandin::leaveRmGame(const QString& package)
 
 QString MyGameStandin::launchDescriptionPath(const QString& fileName)
 {
-    // Farplay's formula: the configuration folder, "/../", the data folder name, "LocalGames".
-    return QStandardPaths::writableLocation(QStandardPaths::ConfigLocation) + QStringLiteral("/../")
-        + Hubcore::instance()->getAppConfigValue(DataDirName).toString() + QStringLiteral("/LocalGames/") + fileName;
+    // The local application data folder's data folder, as on Windows (where the configuration
+    // folder + "/../" is that same folder).
+    return Platform::localAppDataPath() + QLatin1Char('/') + Hubcore::instance()->getAppConfigValue(DataDirName).toString()
+        + QStringLiteral("/LocalGames/") + fileName;
 }
 
 void MyGameStandin::startFarplay(const AppEntry& app)

@@ -61,7 +61,7 @@ void NetworkStandin::fetch(const HttpTaskInfo& task)
 void NetworkStandin::deliver(HttpTaskInfo task, bool ok)
 {
     Journal::record(QStringLiteral("network"), ok ? QStringLiteral("finished") : QStringLiteral("failed"),
-                    {task.name, task.url, task.httpStatus, task.data.size()});
+                    {task.name, task.url, task.httpStatus});
     QMutexLocker lock(&m_handles);
     if (!task.handle || m_removed.contains(task.handle))
         return;
