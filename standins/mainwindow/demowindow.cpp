@@ -158,6 +158,7 @@ void DemoWindow::showNotice(const QString& text)
 void DemoWindow::showAccount(const QString& name)
 {
     m_account->setText(name.isEmpty() ? tr("Sign in") : name);
+    m_account->setToolTip(name.isEmpty() ? QString() : tr("Sign out"));
 }
 
 void DemoWindow::showBanner(const QString& url, int direction)

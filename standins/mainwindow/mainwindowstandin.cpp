@@ -75,7 +75,7 @@ void MainWindowStandin::onStart()
     });
     connect(m_window, &DemoWindow::accountClicked, this, [this] {
         if (QObject* account = accountObject())
-            QMetaObject::invokeMethod(account, "showSignIn");
+            QMetaObject::invokeMethod(account, m_signedIn ? "signOut" : "showSignIn");
     });
     if (QObject* account = accountObject()) {
         connect(account, SIGNAL(changeAccountInfo(const ACCOUNTINFO&)), this, SLOT(onAccountChanged(const ACCOUNTINFO&)));
@@ -113,6 +113,7 @@ void MainWindowStandin::onStart()
 void MainWindowStandin::onAccountChanged(const ACCOUNTINFO& info)
 {
     record(QStringLiteral("onAccountChanged"), {info.signedIn, info.email});
+    m_signedIn = info.signedIn;
     if (m_window)
         m_window->showAccount(info.signedIn ? info.email : QString());
 }

@@ -62,4 +62,5 @@ private:
 
     QPointer<DemoWindow> m_window;
     QPointer<QSplashScreen> m_splash;
+    bool m_signedIn = false;
 };
