@@ -1,0 +1,10 @@
+#include "nativewindow.h"
+
+#include "enginebackend.h"
+#include "engineruntime.h"
+
+void NativeWindow::setText(CefWindowHandle window, const CefString& text)
+{
+    if (EngineBackend* backend = EngineRuntime::instance().backend())
+        backend->setWindowText(window, text);
+}
