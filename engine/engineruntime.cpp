@@ -1,6 +1,7 @@
 #include "engineruntime.h"
 
 #include "enginebackend.h"
+#include "webenginebackend.h"
 
 #include <QDebug>
 
@@ -19,10 +20,8 @@ bool EngineRuntime::initialize(const CefMainArgs& args, const CefSettings& setti
 {
     if (m_initialized)
         return false;
-    if (!m_backend) {
-        qWarning() << "[engine] no back end to start";
-        return false;
-    }
+    if (!m_backend)
+        m_backend = std::make_unique<WebEngineBackend>();
     m_application = application;
     CefRefPtr<CefCommandLine> commandLine = CefCommandLine::GetGlobalCommandLine();
     commandLine->InitFromArgv(args.argc, args.argv);
@@ -66,7 +65,7 @@ void EngineRuntime::shutdown()
 void EngineRuntime::postToUi(std::function<void()> work)
 {
     if (!m_uiContext) {
-        qWarning() << "[engine] work posted while the engine is not running";
+        qDebug() << "[engine] work dropped: the engine is not running";
         return;
     }
     QMetaObject::invokeMethod(m_uiContext, std::move(work), Qt::QueuedConnection);

@@ -44,7 +44,16 @@ public:
     }
     void onBrowserCreated(CefRefPtr<CefBrowser> browser) override
     {
+        {
+            QMutexLocker lock(&m_mutex);
+            m_browsers.append(browser);
+        }
         note(QStringLiteral("onBrowserCreated(%1)").arg(browser->IsPopup() ? "popup" : "browser"));
+    }
+    QList<CefRefPtr<CefBrowser>> browsers() const
+    {
+        QMutexLocker lock(&m_mutex);
+        return m_browsers;
     }
     bool onSetFocus() override
     {
@@ -66,4 +75,5 @@ private:
     mutable QMutex m_mutex;
     QStringList m_calls;
     QList<QThread*> m_threads;
+    QList<CefRefPtr<CefBrowser>> m_browsers;
 };
