@@ -3,9 +3,11 @@
 #include "cef_app.h"
 #include "cef_v8.h"
 #include "engineruntime.h"
+#include "rendereremulation.h"
 
 #include <QDebug>
 #include <QGuiApplication>
+#include <QDragEnterEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QQmlContext>
@@ -246,10 +248,7 @@ QObject* BrowserWindow::createPopup(const QUrl& url)
     CefWindowInfo windowInfo;
     windowInfo.SetAsPopup(0, CefString());
     auto* window = new BrowserWindow(popup, windowInfo, QUrl());
-    popup->post([popup](CefRefPtr<CefClient> client) {
-        if (CefRefPtr<CefLifeSpanHandler> handler = client->GetLifeSpanHandler())
-            handler->OnAfterCreated(popup.get());
-    });
+    popup->announceCreated();
     return window->view();
 }
 
@@ -306,20 +305,8 @@ QString BrowserWindow::callFunction(const QString& message, const QString& frame
     const bool fromMain = frameUrl.toStdString() == main->GetURL().ToString();
     CefRefPtr<CefFrame> frame =
         fromMain ? CefRefPtr<CefFrame>(main.get()) : CefRefPtr<CefFrame>(new WebEngineFrame(m_browser.get(), false, frameUrl.toStdString()));
-    CefRefPtr<CefV8Context> context = new CefV8Context(m_browser.get(), frame);
-    CefRefPtr<CefApp> application = EngineRuntime::instance().application();
-    CefRefPtr<CefRenderProcessHandler> renderer = application ? application->GetRenderProcessHandler() : nullptr;
-    if (renderer)
-        renderer->OnContextCreated(m_browser.get(), frame, context);
-    CefRefPtr<CefV8Value> function = context->GetGlobal()->GetValue(name);
-    if (!function || !function->IsFunction() || !function->GetFunctionHandler())
-        return QString();
-    CefRefPtr<CefV8Value> result;
-    CefString exception;
-    context->Enter();
-    function->GetFunctionHandler()->Execute(name, context->GetGlobal(), {}, result, exception);
-    context->Exit();
-    return result && result->IsString() ? QString::fromStdString(result->GetStringValue().ToString()) : QString();
+    return QString::fromStdString(
+        RendererEmulation::call(RendererEmulation::createContext(m_browser.get(), frame), name).ToString());
 }
 
 void BrowserWindow::titleEvent(const QString& title)
@@ -341,6 +328,10 @@ bool BrowserWindow::eventFilter(QObject* watched, QEvent* event)
     }
     if (watched != m_widget)
         return QObject::eventFilter(watched, event);
+    if (event->type() == QEvent::DragEnter && m_browser->dragsRefused()) {
+        static_cast<QDragEnterEvent*>(event)->ignore();
+        return true;
+    }
     if (event->type() == QEvent::KeyPress) {
         CefKeyEvent key;
         key.type = KEYEVENT_RAWKEYDOWN;

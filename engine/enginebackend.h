@@ -16,4 +16,6 @@ public:
     virtual void shutdown() = 0;
     // The Win32 window operations on the engine's own windows (see NativeWindow).
     virtual void setWindowText(CefWindowHandle window, const CefString& text) = 0;
+    virtual void showWindow(CefWindowHandle window, bool visible) = 0;
+    virtual void setWindowGeometry(CefWindowHandle window, const CefRect& rect) = 0;
 };

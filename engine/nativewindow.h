@@ -10,5 +10,10 @@
 class NativeWindow
 {
 public:
+    // SetWindowTextW
     static void setText(CefWindowHandle window, const CefString& text);
+    // ShowWindow with SW_SHOWNORMAL (true) or SW_HIDE (false)
+    static void show(CefWindowHandle window, bool visible);
+    // SetWindowPos without changing the stacking order; physical pixels in the parent
+    static void setGeometry(CefWindowHandle window, const CefRect& rect);
 };

@@ -73,3 +73,29 @@ CefString ScriptedBackend::windowText(CefWindowHandle window) const
     const auto found = m_windowTexts.find(window);
     return found == m_windowTexts.end() ? CefString() : found->second;
 }
+
+void ScriptedBackend::showWindow(CefWindowHandle window, bool visible)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_windowVisible[window] = visible;
+}
+
+void ScriptedBackend::setWindowGeometry(CefWindowHandle window, const CefRect& rect)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_windowGeometry[window] = rect;
+}
+
+bool ScriptedBackend::windowVisible(CefWindowHandle window) const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    const auto found = m_windowVisible.find(window);
+    return found != m_windowVisible.end() && found->second;
+}
+
+CefRect ScriptedBackend::windowGeometry(CefWindowHandle window) const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    const auto found = m_windowGeometry.find(window);
+    return found == m_windowGeometry.end() ? CefRect() : found->second;
+}

@@ -26,6 +26,11 @@ public:
     void shutdown() override;
     void setWindowText(CefWindowHandle window, const CefString& text) override;
     CefString windowText(CefWindowHandle window) const;
+    void showWindow(CefWindowHandle window, bool visible) override;
+    void setWindowGeometry(CefWindowHandle window, const CefRect& rect) override;
+    // What a window was last given; browser windows start hidden.
+    bool windowVisible(CefWindowHandle window) const;
+    CefRect windowGeometry(CefWindowHandle window) const;
 
     // Browsers in creation order, popups included.
     std::vector<CefRefPtr<ScriptedBrowser>> browsers() const;
@@ -39,4 +44,6 @@ private:
     CefSettings m_settings;
     CefRefPtr<CefCommandLine> m_commandLine;
     std::map<CefWindowHandle, CefString> m_windowTexts;
+    std::map<CefWindowHandle, bool> m_windowVisible;
+    std::map<CefWindowHandle, CefRect> m_windowGeometry;
 };

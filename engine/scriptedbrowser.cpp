@@ -1,6 +1,7 @@
 #include "scriptedbrowser.h"
 
 #include "cef_app.h"
+#include "rendereremulation.h"
 #include "engineruntime.h"
 #include "scriptedbackend.h"
 
@@ -15,11 +16,7 @@ int64_t frameId(int browser, size_t index)
 // The renderer side of a new JavaScript context: the application installs its functions.
 void contextCreated(CefRefPtr<CefBrowser> browser, CefRefPtr<ScriptedFrame> frame)
 {
-    frame->setContext(new CefV8Context(browser, frame.get()));
-    CefRefPtr<CefApp> application = EngineRuntime::instance().application();
-    CefRefPtr<CefRenderProcessHandler> renderer = application ? application->GetRenderProcessHandler() : nullptr;
-    if (renderer)
-        renderer->OnContextCreated(browser, frame.get(), frame->context());
+    frame->setContext(RendererEmulation::createContext(browser, frame.get()));
 }
 
 } // namespace
@@ -228,16 +225,7 @@ void ScriptedBrowser::doProcessMessage(CefRefPtr<CefFrame> frame, CefRefPtr<CefP
 
 CefString ScriptedBrowser::callFunction(CefRefPtr<ScriptedFrame> frame, const CefString& name)
 {
-    CefRefPtr<CefV8Context> context = frame->context();
-    CefRefPtr<CefV8Value> function = context ? context->GetGlobal()->GetValue(name) : nullptr;
-    if (!function || !function->IsFunction() || !function->GetFunctionHandler())
-        return CefString();
-    CefRefPtr<CefV8Value> result;
-    CefString exception;
-    context->Enter();
-    function->GetFunctionHandler()->Execute(name, context->GetGlobal(), {}, result, exception);
-    context->Exit();
-    return result && result->IsString() ? result->GetStringValue() : CefString();
+    return RendererEmulation::call(frame->context(), name);
 }
 
 void ScriptedBrowser::CloseBrowser(bool)

@@ -1,7 +1,7 @@
 #include "webenginebackend.h"
 
 #include "browserwindow.h"
-#include "cef_v8.h"
+#include "rendereremulation.h"
 #include "engineruntime.h"
 #include "webenginebrowser.h"
 
@@ -23,17 +23,8 @@ namespace {
 QStringList applicationFunctions()
 {
     QStringList names;
-    CefRefPtr<CefApp> application = EngineRuntime::instance().application();
-    CefRefPtr<CefRenderProcessHandler> renderer = application ? application->GetRenderProcessHandler() : nullptr;
-    if (!renderer)
-        return names;
-    CefRefPtr<CefV8Context> probe = new CefV8Context(nullptr, nullptr);
-    renderer->OnContextCreated(nullptr, nullptr, probe);
-    for (const CefString& key : probe->GetGlobal()->GetKeys()) {
-        CefRefPtr<CefV8Value> value = probe->GetGlobal()->GetValue(key);
-        if (value && value->IsFunction())
-            names.append(QString::fromStdString(key.ToString()));
-    }
+    for (const CefString& name : RendererEmulation::functionNames())
+        names.append(QString::fromStdString(name.ToString()));
     return names;
 }
 
@@ -104,10 +95,7 @@ bool WebEngineBackend::createBrowser(const CefWindowInfo& windowInfo, CefRefPtr<
         [this, browser, windowInfo, address] {
             applyProfile();
             new BrowserWindow(browser, windowInfo, address);
-            browser->post([browser](CefRefPtr<CefClient> client) {
-                if (CefRefPtr<CefLifeSpanHandler> handler = client->GetLifeSpanHandler())
-                    handler->OnAfterCreated(browser.get());
-            });
+            browser->announceCreated();
         },
         Qt::AutoConnection);
     return true;
@@ -115,14 +103,33 @@ bool WebEngineBackend::createBrowser(const CefWindowInfo& windowInfo, CefRefPtr<
 
 void WebEngineBackend::shutdown() {}
 
+void WebEngineBackend::onWidget(CefWindowHandle window, std::function<void(QWidget*)> work)
+{
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [window, work] {
+            if (QWidget* widget = QWidget::find(WId(window)))
+                work(widget);
+        },
+        Qt::AutoConnection);
+}
+
 void WebEngineBackend::setWindowText(CefWindowHandle window, const CefString& text)
 {
     const QString title = QString::fromStdString(text.ToString());
-    QMetaObject::invokeMethod(
-        QCoreApplication::instance(),
-        [window, title] {
-            if (QWidget* widget = QWidget::find(WId(window)))
-                widget->setWindowTitle(title);
-        },
-        Qt::AutoConnection);
+    onWidget(window, [title](QWidget* widget) { widget->setWindowTitle(title); });
+}
+
+void WebEngineBackend::showWindow(CefWindowHandle window, bool visible)
+{
+    onWidget(window, [visible](QWidget* widget) { widget->setVisible(visible); });
+}
+
+void WebEngineBackend::setWindowGeometry(CefWindowHandle window, const CefRect& rect)
+{
+    onWidget(window, [rect](QWidget* widget) {
+        const qreal ratio = widget->devicePixelRatioF();
+        widget->setGeometry(qRound(rect.x / ratio), qRound(rect.y / ratio), qRound(rect.width / ratio),
+                            qRound(rect.height / ratio));
+    });
 }

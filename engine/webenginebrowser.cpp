@@ -76,3 +76,14 @@ void WebEngineBrowser::windowClosed()
             handler->OnBeforeClose(self);
     });
 }
+
+void WebEngineBrowser::announceCreated()
+{
+    CefRefPtr<WebEngineBrowser> self = this;
+    post([self](CefRefPtr<CefClient> client) {
+        if (CefRefPtr<CefLifeSpanHandler> handler = client->GetLifeSpanHandler())
+            handler->OnAfterCreated(self.get());
+        CefRefPtr<CefDragHandler> drags = client->GetDragHandler();
+        self->m_dragsRefused = drags && drags->OnDragEnter(self.get(), new CefDragData, DRAG_OPERATION_EVERY);
+    });
+}

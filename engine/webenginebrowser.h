@@ -49,6 +49,11 @@ public:
     void onWindow(std::function<void(BrowserWindow*)> work);
     // The window is gone: the client hears OnBeforeClose.
     void windowClosed();
+    // Tells the client of the new browser (OnAfterCreated) and learns its drag policy: the
+    // GUI thread cannot wait for OnDragEnter at each drag, so the answer for a drag is asked
+    // once; until it is known, drags are refused.
+    void announceCreated();
+    bool dragsRefused() const { return m_dragsRefused; }
 
 private:
     const int m_id;
@@ -58,6 +63,7 @@ private:
     QPointer<BrowserWindow> m_browserWindow;  // GUI thread
     std::atomic<CefWindowHandle> m_window{0};
     std::atomic_bool m_closed{false};
+    std::atomic_bool m_dragsRefused{true};
 
     IMPLEMENT_REFCOUNTING(WebEngineBrowser);
 };

@@ -2,6 +2,7 @@
 #include "cef_app.h"
 #include "hubcore.h"
 #include "localhttpserver.h"
+#include "nativewindow.h"
 #include "recordingwidget.h"
 #include "simpleapp.h"
 #include "simplehandler.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QMimeData>
 #include <QQuickWidget>
 #include <QSignalSpy>
 #include <QtTest>
@@ -67,7 +69,12 @@ private slots:
         QVERIFY(m_window);
         QCOMPARE(m_window->parentWidget(), &m_host);
         QVERIFY(!m_window->isVisible());
-        m_window->show();
+        const CefWindowHandle handle = m_widget.browsers().first()->GetHost()->GetWindowHandle();
+        const qreal ratio = m_window->devicePixelRatioF();
+        NativeWindow::setGeometry(handle, CefRect{int(3 * ratio), 0, int(700 * ratio), int(500 * ratio)});
+        NativeWindow::show(handle, true);
+        QTRY_VERIFY(m_window->isVisible());
+        QCOMPARE(m_window->geometry(), QRect(3, 0, 700, 500));
         m_view = m_window->findChild<QQuickWidget*>();
         QVERIFY(m_view);
         QTRY_VERIFY_WITH_TIMEOUT(m_widget.count(QStringLiteral("onLoadEnd(200)")) >= 1, 30000);
@@ -114,6 +121,26 @@ private slots:
         QVERIFY(!QApplication::activePopupWidget());
     }
 
+    void dragsIntoThePageAreRefused()
+    {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/notes.txt"))});
+        QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        enter.accept();
+        QCoreApplication::sendEvent(m_view, &enter);
+        QVERIFY(!enter.isAccepted());
+    }
+
+    void f12OpensTheDeveloperToolsWhenEnabled()
+    {
+        SimpleHandler::devToolsEnabled = true;
+        m_view->setFocus();
+        QTest::keyClick(m_view, Qt::Key_F12);
+        QTRY_VERIFY_WITH_TIMEOUT(devToolsWindow(), 20000);
+        SimpleHandler::devToolsEnabled = false;
+        devToolsWindow()->close();
+    }
+
     void windowOpenMakesASecondBrowser()
     {
         run("window.open('/inner', '_blank')");
@@ -131,6 +158,14 @@ private slots:
     }
 
 private:
+    static QWidget* devToolsWindow()
+    {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->isVisible() && widget->windowTitle() == QLatin1String("DevTools"))
+                return widget;
+        }
+        return nullptr;
+    }
     CefRefPtr<CefFrame> main() const { return m_widget.browsers().first()->GetMainFrame(); }
     void run(const char* script) const { main()->ExecuteJavaScript(script, main()->GetURL(), 0); }
 
