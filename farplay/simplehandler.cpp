@@ -46,6 +46,7 @@ SimpleHandler* SimpleHandler::current()
 
 void SimpleHandler::setWidgetHandler(CefWidgetHandler* handler)
 {
+    std::lock_guard<std::mutex> lock(m_widgetMutex);
     m_widgetHandler = handler;
 }
 
@@ -82,8 +83,7 @@ bool SimpleHandler::OnProcessMessageReceived(CefRefPtr<CefBrowser>, CefRefPtr<Ce
         return false;
     if (message->GetArgumentList()->GetString(0) != CefString(kRefresh))
         return false;
-    if (CefWidgetHandler* handler = m_widgetHandler)
-        handler->onRefresh();
+    toWidget([](CefWidgetHandler* handler) { handler->onRefresh(); });
     return true;
 }
 
@@ -95,8 +95,7 @@ void SimpleHandler::OnTitleChange(CefRefPtr<CefBrowser> browser, const CefString
 
 void SimpleHandler::OnFullscreenModeChange(CefRefPtr<CefBrowser>, bool fullscreen)
 {
-    if (CefWidgetHandler* handler = m_widgetHandler)
-        handler->onFullscreenChange(fullscreen);
+    toWidget([fullscreen](CefWidgetHandler* handler) { handler->onFullscreenChange(fullscreen); });
 }
 
 bool SimpleHandler::OnPreKeyEvent(CefRefPtr<CefBrowser> browser, const CefKeyEvent& event, CefEventHandle, bool*)
@@ -123,8 +122,7 @@ bool SimpleHandler::OnBeforePopup(CefRefPtr<CefBrowser>, CefRefPtr<CefFrame>, co
 void SimpleHandler::OnAfterCreated(CefRefPtr<CefBrowser> browser)
 {
     m_browsers.push_back(browser);
-    if (CefWidgetHandler* handler = m_widgetHandler)
-        handler->onBrowserCreated(browser);
+    toWidget([&browser](CefWidgetHandler* handler) { handler->onBrowserCreated(browser); });
 }
 
 bool SimpleHandler::DoClose(CefRefPtr<CefBrowser>)
@@ -146,14 +144,14 @@ void SimpleHandler::OnBeforeClose(CefRefPtr<CefBrowser> browser)
 
 bool SimpleHandler::OnSetFocus(CefRefPtr<CefBrowser>, cef_focus_source_t)
 {
-    CefWidgetHandler* handler = m_widgetHandler;
-    return handler ? handler->onSetFocus() : false;
+    bool refuse = false;
+    toWidget([&refuse](CefWidgetHandler* handler) { refuse = handler->onSetFocus(); });
+    return refuse;
 }
 
 void SimpleHandler::OnGotFocus(CefRefPtr<CefBrowser>)
 {
-    if (CefWidgetHandler* handler = m_widgetHandler)
-        handler->onGotFocus();
+    toWidget([](CefWidgetHandler* handler) { handler->onGotFocus(); });
 }
 
 CefRefPtr<CefResourceRequestHandler> SimpleHandler::GetResourceRequestHandler(CefRefPtr<CefBrowser>,
@@ -175,8 +173,7 @@ void SimpleHandler::OnProtocolExecution(CefRefPtr<CefBrowser>, CefRefPtr<CefFram
 {
     allowOsExecution = false;
     tellLauncher(QStringLiteral("-showMainwindow"));
-    if (CefWidgetHandler* handler = m_widgetHandler)
-        handler->onExternalProtocol();
+    toWidget([](CefWidgetHandler* handler) { handler->onExternalProtocol(); });
 }
 
 void SimpleHandler::OnBeforeContextMenu(CefRefPtr<CefBrowser>, CefRefPtr<CefFrame>, CefRefPtr<CefContextMenuParams>,
@@ -193,14 +190,12 @@ bool SimpleHandler::OnDragEnter(CefRefPtr<CefBrowser>, CefRefPtr<CefDragData>, c
 void SimpleHandler::OnLoadStart(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame,
                                 cef_transition_type_t transitionType)
 {
-    if (CefWidgetHandler* handler = m_widgetHandler)
-        handler->onLoadStart(browser, frame, transitionType);
+    toWidget([&](CefWidgetHandler* handler) { handler->onLoadStart(browser, frame, transitionType); });
 }
 
 void SimpleHandler::OnLoadEnd(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame, int httpStatusCode)
 {
-    if (CefWidgetHandler* handler = m_widgetHandler)
-        handler->onLoadEnd(browser, frame, httpStatusCode);
+    toWidget([&](CefWidgetHandler* handler) { handler->onLoadEnd(browser, frame, httpStatusCode); });
 }
 
 void SimpleHandler::OnLoadError(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame, cef_errorcode_t errorCode,
@@ -210,10 +205,13 @@ void SimpleHandler::OnLoadError(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFram
         return;
     if (errorCode == ERR_UNKNOWN_URL_SCHEME && frame->GetURL().ToString().rfind("velmora", 0) == 0)
         return;
-    if (CefWidgetHandler* handler = m_widgetHandler) {
+    bool toldWidget = false;
+    toWidget([&](CefWidgetHandler* handler) {
         handler->onLoadError(browser, frame, errorCode, errorText, failedUrl);
+        toldWidget = true;
+    });
+    if (toldWidget)
         return;
-    }
     const std::string html = "<html><body bgcolor=\"white\"><h2>Failed to load URL " + failedUrl.ToString()
         + " with error " + errorText.ToString() + " (" + std::to_string(int(errorCode)) + ").</h2></body></html>";
     frame->LoadURL(toDataUrl(html, "text/html"));

@@ -3,6 +3,7 @@
 #include "cef_client.h"
 
 #include <atomic>
+#include <mutex>
 #include <vector>
 
 class CefWidgetHandler;
@@ -101,7 +102,18 @@ public:
                      const CefString& errorText, const CefString& failedUrl) override;
 
 private:
-    std::atomic<CefWidgetHandler*> m_widgetHandler{nullptr};
+    // Runs call with the widget handler, if one is set. setWidgetHandler waits for a call
+    // under way, so a widget that detaches itself is never called after that.
+    template <class Call>
+    void toWidget(Call call)
+    {
+        std::lock_guard<std::mutex> lock(m_widgetMutex);
+        if (m_widgetHandler)
+            call(m_widgetHandler);
+    }
+
+    std::mutex m_widgetMutex;
+    CefWidgetHandler* m_widgetHandler = nullptr;
     std::vector<CefRefPtr<CefBrowser>> m_browsers;  // browser UI thread only
 
     IMPLEMENT_REFCOUNTING(SimpleHandler);

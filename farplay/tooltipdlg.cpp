@@ -1,0 +1,6 @@
+#include "tooltipdlg.h"
+
+ToolTipDlg::ToolTipDlg(QWidget* parent)
+    : QDialog(parent)
+{
+}
