@@ -4,6 +4,7 @@
 #include "nativewindow.h"
 #include "scriptedbackend.h"
 #include "simpleapp.h"
+#include "farplayengine.h"
 #include "testhome.h"
 
 #include <QApplication>
@@ -38,13 +39,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_home.isValid());
-        const QString serverName = m_home.runtime() + QStringLiteral("/launcher.sock");
-        Hubcore::instance()->setAppconfigValue(LauncherServerName, serverName);
-        m_launcher.start(serverName);
-        ScriptedBackend::install();
-        char program[] = "farplay";
-        char* argv[] = {program, nullptr};
-        QVERIFY(CefInitialize(CefMainArgs(1, argv), CefSettings(), new SimpleApp, nullptr));
+        QVERIFY(startFarplayEngine(m_home, m_launcher, true));
     }
 
     void cleanupTestCase() { CefShutdown(); }

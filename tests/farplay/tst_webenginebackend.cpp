@@ -6,6 +6,7 @@
 #include "recordingwidget.h"
 #include "simpleapp.h"
 #include "simplehandler.h"
+#include "farplayengine.h"
 #include "testhome.h"
 
 #include <QApplication>
@@ -48,13 +49,8 @@ private slots:
         QVERIFY(m_server.listen());
         m_server.setRoute(QStringLiteral("/frames"), kFramesPage);
         m_server.setRoute(QStringLiteral("/inner"), "<html><body>inner</body></html>");
-        const QString serverName = m_home.runtime() + QStringLiteral("/launcher.sock");
-        Hubcore::instance()->setAppconfigValue(LauncherServerName, serverName);
-        m_launcher.start(serverName);
         QDesktopServices::setUrlHandler(QStringLiteral("velmora"), this, "recordSystemUrl");
-        char program[] = "farplay";
-        char* argv[] = {program, nullptr};
-        QVERIFY(CefInitialize(CefMainArgs(1, argv), CefSettings(), new SimpleApp, nullptr));
+        QVERIFY(startFarplayEngine(m_home, m_launcher, false));
 
         m_host.resize(800, 600);
         m_host.show();
