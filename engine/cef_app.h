@@ -27,6 +27,7 @@ struct CefMainArgs
 struct CefSettings
 {
     bool no_sandbox = false;
+    bool chrome_runtime = false;
     bool multi_threaded_message_loop = false;  // applied: callbacks on the engine's own UI thread
     bool windowless_rendering_enabled = false;
     bool persist_session_cookies = false;
