@@ -84,6 +84,7 @@ void GameWindowList::openGame(const QString& argument)
             }
         }
     }
+    const bool reused = dialog;
     if (!dialog) {
         dialog = new Farplay(info);
         connect(dialog, &Farplay::deleteSelf, this, &GameWindowList::removeGameDialog);
@@ -91,6 +92,8 @@ void GameWindowList::openGame(const QString& argument)
         cascade(dialog);
     }
     bringToFront(dialog);
+    qInfo().noquote() << (reused ? "[farplay] window raised:" : "[farplay] window opened:") << info.packageName
+                      << dialog->gameUrl() << QStringLiteral("at %1,%2").arg(dialog->x()).arg(dialog->y());
 }
 
 void GameWindowList::cascade(Farplay* dialog)

@@ -39,6 +39,8 @@ int main(int argc, char** argv)
         }
     } else {
         SimpleHandler::devToolsEnabled = hubcore->getAppConfigValue(RemoteDebugPort).toInt() == 9999;
+        if (SimpleHandler::devToolsEnabled)
+            qInfo() << "[farplay] developer tools open with F12";
         Language::instance()->init();
         GameWindowList windows;
         auto* server = new BServer(nullptr, BServer::Program::Farplay);
