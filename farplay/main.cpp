@@ -49,6 +49,7 @@ int main(int argc, char** argv)
         windows.openGame(argc > 1 ? QString::fromUtf8(argv[1]) : QString());
         exitCode = app->exec();
         server->deleteLater();
+        qInfo() << "[farplay] ended with" << exitCode;
     }
     mutex.close();
     CefShutdown();

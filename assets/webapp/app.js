@@ -106,7 +106,10 @@
     });
     logToClient("moded games shown: " + games.length);
     if (selftest && games.length) {
-      playWithMods(games[0], function () { logToClient("selftest reply for installOrPlayAppforVm"); });
+      playWithMods(games[0], function () {
+        logToClient("selftest reply for installOrPlayAppforVm");
+        send("openFarplay", cloudGameObject(games[0]), { banner_location: "remixery_home" });
+      });
     }
   }
 

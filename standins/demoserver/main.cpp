@@ -1,5 +1,6 @@
-// The demo web host: the Remixery demo web application, the web channel's script and the
-// game list service's "/api/game/list", on the loopback interface.
+// The demo web host: the Remixery demo web application, the web channel's script, the game
+// list service's "/api/game/list" and a cloud game's page ("/farplay/"), on the loopback
+// interface.
 // Usage: velmora-demo-server [--port N]   (default 18080)
 
 #include "democatalog.h"
@@ -38,6 +39,10 @@ int main(int argc, char** argv)
     server.setRoute(QStringLiteral("/api/game/list"), DemoCatalog::modedGameList(), "application/json");
     server.setRoute(QStringLiteral("/"), "<a href=\"/remixery/\">Remixery demo</a>");
     server.setFolder(QStringLiteral("/remixery/"), QCoreApplication::applicationDirPath() + QStringLiteral("/webapp"));
+    // The page a cloud game streams into, for Farplay.
+    QFile cloudGame(QCoreApplication::applicationDirPath() + QStringLiteral("/webapp/cloudgame.html"));
+    if (cloudGame.open(QIODevice::ReadOnly))
+        server.setRoute(QStringLiteral("/farplay/"), cloudGame.readAll());
     if (!server.listen(quint16(port))) {
         qCritical().noquote() << "cannot listen on 127.0.0.1:" << port;
         return 1;

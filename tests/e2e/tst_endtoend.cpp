@@ -100,6 +100,15 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(logHas("[demo] selftest reply for installOrPlayAppforVm"), kStartMs);
     }
 
+    void cloudGameOpensInFarplay()
+    {
+        // The game library starts Farplay with a launch description; its window opens on the
+        // game's page from the demo host.
+        QTRY_VERIFY_WITH_TIMEOUT(journalHas("mygame", "startFarplay", {"com.velmora.skyracer.json", true}), kStartMs);
+        const QString page = m_host + QStringLiteral("/farplay/?game=com.velmora.skyracer");
+        QTRY_VERIFY_WITH_TIMEOUT(farplayLogHas("[farplay] window opened: com.velmora.skyracer " + page), kStartMs);
+    }
+
     void secondStartsReachTheMainWindow_data()
     {
         QTest::addColumn<QString>("argument");
@@ -138,6 +147,8 @@ private slots:
         QVERIFY(journalHas("statistics", "report", {2}));
         QVERIFY(journalHas("statistics", "reportFinal", {}));
         QVERIFY(journalHas("mainwindow", "stop", {}));
+        // The same request ends Farplay.
+        QTRY_VERIFY_WITH_TIMEOUT(farplayLogHas(QStringLiteral("[farplay] ended")), 30000);
     }
 
 private:
@@ -153,6 +164,12 @@ private:
                 return true;
         }
         return false;
+    }
+
+    bool farplayLogHas(const QString& text) const
+    {
+        QFile log(m_home.data() + QStringLiteral("/VelmoraDeck/logs/farplay.log"));
+        return log.open(QIODevice::ReadOnly) && QString::fromUtf8(log.readAll()).contains(text);
     }
 
     bool logHas(const char* text) const

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QSignalSpy>
+#include <QTranslator>
 #include <QtTest>
 
 // The game window on the scripted engine: texts and images for each launch type, the close
@@ -126,6 +127,20 @@ private slots:
         QCOMPARE(button->toolTip(), QStringLiteral("Restore"));
         button->click();
         QCOMPARE(button->toolTip(), QStringLiteral("Maximize"));
+    }
+
+    void textsAreTranslated()
+    {
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral(VD_PROGRAM_DIR "/translations/velmora_de.qm")));
+        QCoreApplication::installTranslator(&german);
+        FarplayLaunchInfo info;
+        info.type = QStringLiteral("login");
+        Farplay dialog(info);
+        QCOMPARE(dialog.gameTitle(), QStringLiteral("Bei Velmora Deck anmelden"));
+        QCOMPARE(dialog.form().pushButton_close->toolTip(), QStringLiteral("Schließen"));
+        QCoreApplication::removeTranslator(&german);
+        QTRY_COMPARE(dialog.form().pushButton_close->toolTip(), QStringLiteral("Close"));
     }
 
     void missingIconIsLookedForUntilItAppears()
