@@ -158,13 +158,19 @@ QRect Farplay::placement(const QRect& available)
     return QRect(x, y, width, height);
 }
 
-void Farplay::placeOnScreen()
+QScreen* Farplay::screenAt(const QPoint& point)
 {
-    QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
+    QScreen* screen = QGuiApplication::screenAt(point);
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     if (!screen && !QGuiApplication::screens().isEmpty())
         screen = QGuiApplication::screens().constFirst();
+    return screen;
+}
+
+void Farplay::placeOnScreen()
+{
+    QScreen* screen = screenAt(QCursor::pos());
     if (!screen)
         return;
     const QRect place = placement(screen->availableGeometry());

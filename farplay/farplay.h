@@ -7,6 +7,7 @@
 #include <QDialog>
 
 class FramelessHelper;
+class QScreen;
 class QTimer;
 
 // The window of one streamed game: a frameless dialog with its own title bar (icon, name,
@@ -31,6 +32,8 @@ public:
     void placeOnScreen();
     // The rule of placeOnScreen for an available area.
     static QRect placement(const QRect& available);
+    // The screen at point, else the primary screen, else the first one; null without screens.
+    static QScreen* screenAt(const QPoint& point);
 
 signals:
     void deleteSelf(QObject* object);

@@ -104,11 +104,7 @@ void GameWindowList::cascade(Farplay* dialog)
     if (!previous || (previous->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
         return;
     const QPoint candidate = previous->geometry().topLeft() + QPoint(kCascade, kCascade);
-    QScreen* screen = QGuiApplication::screenAt(candidate);
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    if (!screen && !QGuiApplication::screens().isEmpty())
-        screen = QGuiApplication::screens().constFirst();
+    QScreen* screen = Farplay::screenAt(candidate);
     if (!screen)
         return;
     const QRect available = screen->availableGeometry();
