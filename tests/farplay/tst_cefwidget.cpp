@@ -4,7 +4,7 @@
 #include "nativewindow.h"
 #include "scriptedbackend.h"
 #include "simpleapp.h"
-#include "farplayengine.h"
+#include "scriptedfarplaytest.h"
 #include "testhome.h"
 
 #include <QApplication>
@@ -31,18 +31,11 @@ QStringList texts(const std::vector<std::string>& values)
 
 // The browser host widget on the scripted engine: the overlay, the two timers, the offline
 // page, refresh(), the sign-in report, full-screen, focus, scale and language changes.
-class TestCefWidget : public QObject
+class TestCefWidget : public ScriptedFarplayTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_home.isValid());
-        QVERIFY(startFarplayEngine(m_home, m_launcher, true));
-    }
-
-    void cleanupTestCase() { CefShutdown(); }
 
     void init()
     {
@@ -257,8 +250,6 @@ private:
         QTRY_VERIFY(!m_widget->isLoadingShown());
     }
 
-    TestHome m_home;
-    BServer m_launcher{nullptr, BServer::Program::Farplay};
     std::unique_ptr<QWidget> m_dialog;
     CefWidget* m_widget = nullptr;
     CefRefPtr<ScriptedBrowser> m_browser;

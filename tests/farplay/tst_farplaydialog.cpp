@@ -1,5 +1,5 @@
 #include "farplay.h"
-#include "farplayengine.h"
+#include "scriptedfarplaytest.h"
 #include "testhome.h"
 
 #include <QApplication>
@@ -9,18 +9,11 @@
 
 // The game window on the scripted engine: texts and images for each launch type, the close
 // paths to the launcher, full screen, placement, the maximise button and the icon retry.
-class TestFarplayDialog : public QObject
+class TestFarplayDialog : public ScriptedFarplayTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_home.isValid());
-        QVERIFY(startFarplayEngine(m_home, m_launcher, true));
-    }
-
-    void cleanupTestCase() { CefShutdown(); }
 
     void defaultsForAnEmptyLaunch()
     {
@@ -155,8 +148,6 @@ private slots:
     }
 
 private:
-    TestHome m_home;
-    BServer m_launcher{nullptr, BServer::Program::Farplay};
 };
 
 QTEST_MAIN(TestFarplayDialog)

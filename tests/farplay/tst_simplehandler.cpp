@@ -6,7 +6,7 @@
 #include "scriptedbackend.h"
 #include "simpleapp.h"
 #include "simplehandler.h"
-#include "farplayengine.h"
+#include "scriptedfarplaytest.h"
 #include "testhome.h"
 
 #include <QSignalSpy>
@@ -26,18 +26,11 @@ QString text(const CefString& value)
 
 // Farplay's browser client and application object on the scripted engine: every policy of
 // the client, the refresh() function of the renderer side, and the threads callbacks come on.
-class TestSimpleHandler : public QObject
+class TestSimpleHandler : public ScriptedFarplayTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_home.isValid());
-        QVERIFY(startFarplayEngine(m_home, m_launcher, true));
-    }
-
-    void cleanupTestCase() { CefShutdown(); }
 
     void init()
     {
@@ -245,8 +238,6 @@ private slots:
     }
 
 private:
-    TestHome m_home;
-    BServer m_launcher{nullptr, BServer::Program::Farplay};
     std::unique_ptr<RecordingWidget> m_widget;
     CefRefPtr<SimpleHandler> m_handler;
     CefRefPtr<ScriptedBrowser> m_browser;
