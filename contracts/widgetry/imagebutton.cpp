@@ -7,6 +7,8 @@
 ImageButton::ImageButton(QWidget* parent)
     : QPushButton(parent)
 {
+    // The image is the button: no bevel behind it.
+    setFlat(true);
 }
 
 ImageButton::~ImageButton() = default;
