@@ -36,6 +36,16 @@ QVector<QString> engines(const QString& package, bool installed)
     return ids;
 }
 
+// The demo engine with that id; an empty one for an unknown id.
+DemoCatalog::Engine engine(const QString& id)
+{
+    for (const DemoCatalog::Engine& candidate : DemoCatalog::engines()) {
+        if (candidate.id == id)
+            return candidate;
+    }
+    return DemoCatalog::Engine();
+}
+
 QJsonArray idList(const QVector<QString>& ids)
 {
     QJsonArray list;
@@ -73,20 +83,12 @@ QString MyGameStandin::defaultEngines(const QString& package)
 
 QString MyGameStandin::engineName(const QString& engineId)
 {
-    for (const DemoCatalog::Engine& engine : DemoCatalog::engines()) {
-        if (engine.id == engineId)
-            return engine.name;
-    }
-    return QString();
+    return engine(engineId).name;
 }
 
 QString MyGameStandin::engineType(const QString& engineId)
 {
-    for (const DemoCatalog::Engine& engine : DemoCatalog::engines()) {
-        if (engine.id == engineId)
-            return engine.type;
-    }
-    return QString();
+    return engine(engineId).type;
 }
 
 void MyGameStandin::switchToGameType(IMyGame::GameType type)
